@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# The Debian package as a user meets it.
+#   test_package.sh build    BUILD_DIR          make the .deb with CPack
+#   test_package.sh contents BUILD_DIR VERSION  computed depends, files, version
+#   test_package.sh install  BUILD_DIR          install, start on Xvfb, Escape, remove
+# Exit 77 means skipped (CTest's SKIP_RETURN_CODE).
+set -euo pipefail
+
+command=$1
+build=$2
+deb_glob="$build/tonmira_*.deb"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+skip() { echo "SKIP: $*"; exit 77; }
+
+the_deb() {
+    local debs=($deb_glob)
+    [ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one package in $build, found: ${debs[*]}"
+    echo "${debs[0]}"
+}
+
+# Files (not directories) that the package ships, as absolute paths.
+shipped_files() {
+    dpkg-deb --fsys-tarfile "$1" | tar -t | grep -v '/$' | sed 's|^\./|/|'
+}
+
+case "$command" in
+build)
+    rm -f $deb_glob
+    (cd "$build" && cpack -G DEB)
+    deb=$(the_deb)
+    echo "built $deb"
+    ;;
+
+contents)
+    version=$3
+    deb=$(the_deb)
+    dpkg-deb --info "$deb"
+    field() { dpkg-deb --field "$deb" "$1"; }
+    [ "$(field Package)" = tonmira ] || fail "package name"
+    [ "$(field Version)" = "$version" ] || fail "version $(field Version), the project says $version"
+    for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6; do
+        field Depends | grep -Eq "(^|, )${library//+/\\+} \(>= [^)]+\)" || fail "Depends lacks a computed $library"
+    done
+    field Depends | grep -Eq '(^|, )qt6-qpa-plugins(,|$)' || fail "Depends lacks qt6-qpa-plugins"
+    [ "$(field Recommends)" = fonts-wqy-microhei ] || fail "Recommends is '$(field Recommends)'"
+    files=$(shipped_files "$deb")
+    echo "$files"
+    for file in /usr/bin/tonmira \
+        /usr/share/applications/example.tonmira.Tonmira.desktop \
+        /usr/share/metainfo/example.tonmira.Tonmira.metainfo.xml \
+        /usr/share/icons/hicolor/scalable/apps/example.tonmira.Tonmira.svg; do
+        grep -qx "$file" <<<"$files" || fail "$file is not in the package"
+    done
+    ;;
+
+install)
+    [ "$(id -u)" -eq 0 ] || skip "installing the package needs root; run the tests as root to include this"
+    if dpkg-query -W -f='${Status}' tonmira 2>/dev/null | grep -q 'install ok installed'; then
+        skip "a tonmira package is already installed here; not touching it"
+    fi
+    deb=$(the_deb)
+    files=$(shipped_files "$deb")
+    trap 'dpkg --purge tonmira >/dev/null 2>&1 || true' EXIT
+    dpkg -i "$deb"
+    [ -x /usr/bin/tonmira ] || fail "/usr/bin/tonmira missing after install"
+
+    status=0
+    LANG=C.UTF-8 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
+        "$0" start-and-escape "$build" /usr/bin/tonmira || status=$?
+    [ "$status" -eq 0 ] || fail "the installed tonmira ended with status $status"
+
+    dpkg --purge tonmira
+    trap - EXIT
+    left=$(while read -r file; do [ -e "$file" ] && echo "$file"; done <<<"$files" || true)
+    [ -z "$left" ] || fail "left behind after removal: $left"
+    echo "installed, started, closed with status 0, removed without a trace"
+    ;;
+
+start-and-escape) # on the X display xvfb-run gave us
+    program=$3
+    "$program" &
+    pid=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" --name '^Tonmira$' | head -n 1) \
+        || { kill "$pid"; fail "no Tonmira window appeared"; }
+    xdotool windowfocus --sync "$window" key Escape
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "still running 10 s after Escape"; }
+    wait "$pid"
+    ;;
+
+*)
+    fail "unknown command $command"
+    ;;
+esac
