@@ -1,4 +1,6 @@
 #include "dialog.h"
+#include "dialogprobe.h"
+#include "referencemodel.h"
 
 #include <QComboBox>
 #include <QRadioButton>
@@ -9,119 +11,7 @@
 
 namespace {
 
-enum Lock { NoLock = -1, ScoreKey = 0, Degree = 1, InstrumentKey = 2 };
-const char *const lockNames[] = {"score key", "degree", "instrument key"};
-
-// S, D, I: score key, degree, instrument key, as selector indices.
-using Triple = std::array<int, 3>;
-
-// What follows what, written down independently of the dialog: for each lock
-// state (none, then each selector) and each selector the user changes, the
-// selector that follows. -1 where the user cannot change it.
-constexpr int followerTable[4][3] = {
-    {Degree, InstrumentKey, ScoreKey}, // none
-    {-1, InstrumentKey, Degree},       // score key locked
-    {InstrumentKey, -1, ScoreKey},     // degree locked
-    {Degree, ScoreKey, -1},            // instrument key locked
-};
-
-int follower(int lock, int changed)
-{
-    return followerTable[lock + 1][changed];
-}
-
-// The reference model: the user's selector takes its new index and the
-// follower is solved from the other two so that I = S + D (mod 12) again.
-Triple expectedAfter(Triple state, int lock, int changed, int newIndex)
-{
-    if (state[changed] == newIndex)
-        return state;
-    state[changed] = newIndex;
-    switch (follower(lock, changed)) {
-    case ScoreKey:
-        state[0] = ((state[2] - state[1]) % 12 + 12) % 12;
-        break;
-    case Degree:
-        state[1] = ((state[2] - state[0]) % 12 + 12) % 12;
-        break;
-    case InstrumentKey:
-        state[2] = (state[0] + state[1]) % 12;
-        break;
-    }
-    return state;
-}
-
-QByteArray describe(const Triple &t)
-{
-    return QByteArray::number(t[0]) + "," + QByteArray::number(t[1]) + "," + QByteArray::number(t[2]);
-}
-
-// The dialog's widgets by role, found by object name as the form names them.
-struct Widgets
-{
-    explicit Widgets(Dialog &dialog)
-    {
-        const char *const selectorNames[] = {"comboBox", "comboBox_2", "comboBox_3"};
-        const char *const buttonNames[] = {"radioButton", "radioButton_2", "radioButton_3"};
-        for (int i = 0; i < 3; ++i) {
-            selectors[i] = dialog.findChild<QComboBox *>(selectorNames[i]);
-            buttons[i] = dialog.findChild<QRadioButton *>(buttonNames[i]);
-        }
-    }
-
-    Triple indices() const
-    {
-        return {selectors[0]->currentIndex(), selectors[1]->currentIndex(), selectors[2]->currentIndex()};
-    }
-
-    QStringList texts() const
-    {
-        return {selectors[0]->currentText(), selectors[1]->currentText(), selectors[2]->currentText()};
-    }
-
-    // The lock as the user sees it: the one disabled selector, or none.
-    int lock() const
-    {
-        int locked = NoLock;
-        for (int i = 0; i < 3; ++i) {
-            if (!selectors[i]->isEnabled()) {
-                if (locked != NoLock)
-                    return -2; // more than one: never valid
-                locked = i;
-            }
-        }
-        return locked;
-    }
-
-    int checkedButton() const
-    {
-        for (int i = 0; i < 3; ++i) {
-            if (buttons[i]->isChecked())
-                return i;
-        }
-        return NoLock;
-    }
-
-    // Puts the widgets into a state without running any slot.
-    void force(const Triple &state, int locked)
-    {
-        for (int i = 0; i < 3; ++i) {
-            const QSignalBlocker blocker(selectors[i]);
-            selectors[i]->setCurrentIndex(state[i]);
-            selectors[i]->setEnabled(i != locked);
-        }
-    }
-
-    void pick(int selector, const QString &name)
-    {
-        const int index = selectors[selector]->findText(name);
-        QVERIFY2(index >= 0, qPrintable(name));
-        selectors[selector]->setCurrentIndex(index);
-    }
-
-    std::array<QComboBox *, 3> selectors{};
-    std::array<QRadioButton *, 3> buttons{};
-};
+using namespace model;
 
 void click(QRadioButton *button)
 {
@@ -154,7 +44,7 @@ void TestDialog::slotsConnectWithoutWarnings()
     // A slot whose name matches no child's signal is reported here.
     QTest::failOnWarning(QRegularExpression(QStringLiteral("connectSlotsByName")));
     Dialog dialog;
-    Widgets w(dialog);
+    DialogProbe w(dialog);
     for (QComboBox *selector : w.selectors)
         QVERIFY(selector);
     for (QRadioButton *button : w.buttons)
@@ -164,7 +54,7 @@ void TestDialog::slotsConnectWithoutWarnings()
 void TestDialog::openingState()
 {
     Dialog dialog;
-    Widgets w(dialog);
+    DialogProbe w(dialog);
 
     // Already set before the window is first shown.
     QVERIFY(!dialog.isVisible());
@@ -220,7 +110,7 @@ void TestDialog::workedExamples()
     QFETCH(int, lockAfter);
 
     Dialog dialog;
-    Widgets w(dialog);
+    DialogProbe w(dialog);
     Triple start{};
     for (int i = 0; i < 3; ++i)
         start[i] = w.selectors[i]->findText(before[i]);
@@ -241,7 +131,7 @@ void TestDialog::everyChangeUnderEveryLock_data()
     QTest::addColumn<int>("lock");
     QTest::newRow("no lock") << int(NoLock);
     for (int lock = ScoreKey; lock <= InstrumentKey; ++lock)
-        QTest::newRow(lockNames[lock]) << lock;
+        QTest::newRow(selectorNames[lock]) << lock;
 }
 
 // Every starting triple that satisfies the relation, every selector the user
@@ -251,7 +141,7 @@ void TestDialog::everyChangeUnderEveryLock()
     QFETCH(int, lock);
 
     Dialog dialog;
-    Widgets w(dialog);
+    DialogProbe w(dialog);
     std::array<std::unique_ptr<QSignalSpy>, 3> spies;
     for (int i = 0; i < 3; ++i)
         spies[i] = std::make_unique<QSignalSpy>(w.selectors[i], &QComboBox::currentIndexChanged);
@@ -318,7 +208,7 @@ void TestDialog::keyboardStepsASelector()
     QFETCH(QStringList, after);
 
     Dialog dialog;
-    Widgets w(dialog);
+    DialogProbe w(dialog);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QTest::keyClick(w.selectors[selector], Qt::Key(key));
@@ -334,8 +224,8 @@ void TestDialog::lockButtons_data()
     for (const char *how : {"click", "press held", "released outside", "space bar"}) {
         for (int before = NoLock; before <= InstrumentKey; ++before) {
             for (int press = ScoreKey; press <= InstrumentKey; ++press) {
-                QTest::addRow("%s locked, %s on %s lock", before == NoLock ? "nothing" : lockNames[before], how,
-                              lockNames[press])
+                QTest::addRow("%s locked, %s on %s lock", before == NoLock ? "nothing" : selectorNames[before], how,
+                              selectorNames[press])
                     << before << press << QString::fromLatin1(how);
             }
         }
@@ -351,7 +241,7 @@ void TestDialog::lockButtons()
     QFETCH(QString, how);
 
     Dialog dialog;
-    Widgets w(dialog);
+    DialogProbe w(dialog);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     w.pick(0, "F"); // F, 6, G: away from the opening values
