@@ -67,7 +67,7 @@ install)
 
     status=0
     LANG=C.UTF-8 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
-        "$0" start-and-escape "$build" /usr/bin/tonmira || status=$?
+        "$(dirname "$0")/../start_and_escape.sh" /usr/bin/tonmira || status=$?
     [ "$status" -eq 0 ] || fail "the installed tonmira ended with status $status"
 
     dpkg --purge tonmira
@@ -75,21 +75,6 @@ install)
     left=$(while read -r file; do [ -e "$file" ] && echo "$file"; done <<<"$files" || true)
     [ -z "$left" ] || fail "left behind after removal: $left"
     echo "installed, started, closed with status 0, removed without a trace"
-    ;;
-
-start-and-escape) # on the X display xvfb-run gave us
-    program=$3
-    "$program" &
-    pid=$!
-    window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$pid" --name '^Tonmira$' | head -n 1) \
-        || { kill "$pid"; fail "no Tonmira window appeared"; }
-    xdotool windowfocus --sync "$window" key Escape
-    for _ in $(seq 100); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$pid" 2>/dev/null && { kill "$pid"; fail "still running 10 s after Escape"; }
-    wait "$pid"
     ;;
 
 *)
