@@ -13,5 +13,5 @@ int main(int argc, char *argv[])
     Ui_Dialog ui;
     ui.setupUi(&dialog);
     dialog.show();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -25,8 +25,8 @@ void BenchRecalc::cascade()
     Dialog dialog;
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    auto scoreKey = dialog.findChild<QComboBox *>("comboBox");
-    auto degree = dialog.findChild<QComboBox *>("comboBox_2");
+    auto *scoreKey = dialog.findChild<QComboBox *>("comboBox");
+    auto *degree = dialog.findChild<QComboBox *>("comboBox_2");
     QCOMPARE(scoreKey->currentIndex(), 7);
 
     int next = 5;
@@ -65,7 +65,7 @@ void BenchRecalc::lockPress()
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QRadioButton *buttons[] = {dialog.findChild<QRadioButton *>("radioButton"),
                                dialog.findChild<QRadioButton *>("radioButton_3")};
-    auto scoreKey = dialog.findChild<QComboBox *>("comboBox");
+    auto *scoreKey = dialog.findChild<QComboBox *>("comboBox");
 
     int next = 0;
     QBENCHMARK {

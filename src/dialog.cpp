@@ -1,7 +1,7 @@
 #include "dialog.h"
 
-#include "form/dialogform.h"
 #include "circle.h"
+#include "form/dialogform.h"
 
 #include <QComboBox>
 
@@ -51,13 +51,15 @@ void Dialog::on_comboBox_currentIndexChanged(int index)
     if (ui->comboBox_2->isEnabled())
         ui->comboBox_2->setCurrentIndex(wrappedDifference(ui->comboBox_3->currentIndex(), index));
     else
-        ui->comboBox_3->setCurrentIndex(wrappedSum(ui->comboBox->currentIndex(), ui->comboBox_2->currentIndex()));
+        ui->comboBox_3->setCurrentIndex(
+            wrappedSum(ui->comboBox->currentIndex(), ui->comboBox_2->currentIndex()));
 }
 
 void Dialog::on_comboBox_2_currentIndexChanged(int index)
 {
     if (ui->comboBox_3->isEnabled())
-        ui->comboBox_3->setCurrentIndex(wrappedSum(ui->comboBox->currentIndex(), ui->comboBox_2->currentIndex()));
+        ui->comboBox_3->setCurrentIndex(
+            wrappedSum(ui->comboBox->currentIndex(), ui->comboBox_2->currentIndex()));
     else
         ui->comboBox->setCurrentIndex(wrappedDifference(ui->comboBox_3->currentIndex(), index));
 }
@@ -65,9 +67,11 @@ void Dialog::on_comboBox_2_currentIndexChanged(int index)
 void Dialog::on_comboBox_3_currentIndexChanged(int /*index*/)
 {
     if (ui->comboBox->isEnabled())
-        ui->comboBox->setCurrentIndex(wrappedDifference(ui->comboBox_3->currentIndex(), ui->comboBox_2->currentIndex()));
+        ui->comboBox->setCurrentIndex(
+            wrappedDifference(ui->comboBox_3->currentIndex(), ui->comboBox_2->currentIndex()));
     else
-        ui->comboBox_2->setCurrentIndex(wrappedDifference(ui->comboBox_3->currentIndex(), ui->comboBox->currentIndex()));
+        ui->comboBox_2->setCurrentIndex(
+            wrappedDifference(ui->comboBox_3->currentIndex(), ui->comboBox->currentIndex()));
 }
 
 // The locks follow the press, not the click: the lock moves as soon as the

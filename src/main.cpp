@@ -7,5 +7,5 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     Dialog dialog;
     dialog.show();
-    return app.exec();
+    return QApplication::exec();
 }

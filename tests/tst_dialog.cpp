@@ -80,7 +80,10 @@ void TestDialog::workedExamples_data()
     QTest::addColumn<QStringList>("after");
     QTest::addColumn<int>("lockAfter");
 
-    const QStringList g5g{"G", "5", "G"}, f6g{"F", "6", "G"}, c2g{"C", "2", "G"}, c1f{"C", "1", "F"};
+    const QStringList g5g{"G", "5", "G"};
+    const QStringList f6g{"F", "6", "G"};
+    const QStringList c2g{"C", "2", "G"};
+    const QStringList c1f{"C", "1", "F"};
     QTest::newRow("G 5 G, no lock: pick F as score key")
         << g5g << int(NoLock) << 0 << "F" << -1 << f6g << int(NoLock);
     QTest::newRow("F 6 G: press instrument key lock")
@@ -91,8 +94,7 @@ void TestDialog::workedExamples_data()
         << c2g << int(InstrumentKey) << -1 << "" << 0 << c2g << int(ScoreKey);
     QTest::newRow("C 2 G, score key locked: pick F as instrument key")
         << c2g << int(ScoreKey) << 2 << "F" << -1 << c1f << int(ScoreKey);
-    QTest::newRow("C 1 F: press degree lock")
-        << c1f << int(ScoreKey) << -1 << "" << 1 << c1f << int(Degree);
+    QTest::newRow("C 1 F: press degree lock") << c1f << int(ScoreKey) << -1 << "" << 1 << c1f << int(Degree);
     QTest::newRow("C 1 F, degree locked: pick B as score key")
         << c1f << int(Degree) << 0 << "B" << -1 << QStringList{"B", "1", "E"} << int(Degree);
     QTest::newRow("G 5 G, instrument key locked: pick A as score key")
@@ -161,8 +163,8 @@ void TestDialog::everyChangeUnderEveryLock()
                     w.selectors[changed]->setCurrentIndex(newIndex);
 
                     const Triple expected = expectedAfter(start, lock, changed, newIndex);
-                    const QByteArray where = "from " + describe(start) + ", selector " + QByteArray::number(changed)
-                        + " to " + QByteArray::number(newIndex);
+                    const QByteArray where = "from " + describe(start) + ", selector "
+                        + QByteArray::number(changed) + " to " + QByteArray::number(newIndex);
                     QVERIFY2(w.indices() == expected,
                              where + ": got " + describe(w.indices()) + ", expected " + describe(expected));
                     QVERIFY2(w.lock() == lock, where);
@@ -224,8 +226,8 @@ void TestDialog::lockButtons_data()
     for (const char *how : {"click", "press held", "released outside", "space bar"}) {
         for (int before = NoLock; before <= InstrumentKey; ++before) {
             for (int press = ScoreKey; press <= InstrumentKey; ++press) {
-                QTest::addRow("%s locked, %s on %s lock", before == NoLock ? "nothing" : selectorNames[before], how,
-                              selectorNames[press])
+                QTest::addRow("%s locked, %s on %s lock",
+                              before == NoLock ? "nothing" : selectorNames[before], how, selectorNames[press])
                     << before << press << QString::fromLatin1(how);
             }
         }

@@ -12,8 +12,8 @@ namespace {
 
 int indexIn(const Scale &scale, const char *name)
 {
-    const auto it = std::find_if(scale.begin(), scale.end(),
-                                 [name](const char *entry) { return std::strcmp(entry, name) == 0; });
+    const auto *const it = std::find_if(scale.begin(), scale.end(),
+                                        [name](const char *entry) { return std::strcmp(entry, name) == 0; });
     return it == scale.end() ? -1 : int(it - scale.begin());
 }
 
@@ -38,10 +38,10 @@ void TestRules::scales_data()
     QTest::addColumn<const Scale *>("scale");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("key scale") << &keyScale
-                               << QStringList{"C", "bD", "D", "bE", "E", "F", "bG", "G", "bA", "A", "bB", "B"};
-    QTest::newRow("degree scale") << &degreeScale
-                                  << QStringList{"5", "b6", "6", "b7", "7", "1", "b2", "2", "b3", "3", "4", "b5"};
+    QTest::newRow("key scale") << &keyScale << QStringList{"C",  "bD", "D",  "bE", "E",  "F",
+                                                           "bG", "G",  "bA", "A",  "bB", "B"};
+    QTest::newRow("degree scale") << &degreeScale << QStringList{"5",  "b6", "6",  "b7", "7", "1",
+                                                                 "b2", "2",  "b3", "3",  "4", "b5"};
 }
 
 void TestRules::scales()
@@ -73,14 +73,13 @@ void TestRules::relation_data()
     QTest::addColumn<QByteArray>("instrumentKey");
 
     const char *const rows[][3] = {
-        {"G", "5", "G"}, {"C", "2", "G"}, {"F", "6", "G"},  {"D", "1", "G"},  {"bB", "3", "G"},
-        {"A", "4", "G"}, {"C", "1", "F"}, {"bE", "1", "bA"}, {"E", "2", "B"}, {"B", "b5", "bB"},
-        {"F", "2", "C"},
+        {"G", "5", "G"},  {"C", "2", "G"},   {"F", "6", "G"}, {"D", "1", "G"},
+        {"bB", "3", "G"}, {"A", "4", "G"},   {"C", "1", "F"}, {"bE", "1", "bA"},
+        {"E", "2", "B"},  {"B", "b5", "bB"}, {"F", "2", "C"},
     };
     for (const auto &row : rows)
-        QTest::addRow("1=%s, tube tone %s, %s xiao", row[0], row[1], row[2]) << QByteArray(row[0])
-                                                                           << QByteArray(row[1])
-                                                                           << QByteArray(row[2]);
+        QTest::addRow("1=%s, tube tone %s, %s xiao", row[0], row[1], row[2])
+            << QByteArray(row[0]) << QByteArray(row[1]) << QByteArray(row[2]);
     // Degree "5" means the instrument is in the score's own key.
     for (const char *key : keyScale)
         QTest::addRow("1=%s, tube tone 5", key) << QByteArray(key) << QByteArray("5") << QByteArray(key);

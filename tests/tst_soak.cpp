@@ -59,8 +59,9 @@ void TestSoak::randomActions()
     // runs once the dialog's slot for that emission has returned.
     std::vector<Emission> emissions;
     for (int i = 0; i < 3; ++i) {
-        connect(w.selectors[i], &QComboBox::currentIndexChanged, this,
-                [&emissions, i](int index) { emissions.push_back({i, index}); });
+        connect(w.selectors[i], &QComboBox::currentIndexChanged, this, [&emissions, i](int index) {
+            emissions.push_back({i, index});
+        });
     }
 
     std::mt19937_64 random(seed);
@@ -70,11 +71,12 @@ void TestSoak::randomActions()
 
     Triple state = w.indices();
     int lock = NoLock;
-    long changes = 0, presses = 0;
+    long changes = 0;
+    long presses = 0;
     for (long step = 0; step < actions; ++step) {
         emissions.clear();
-        const QByteArray where = "seed " + QByteArray::number(seed) + ", step " + QByteArray::number(step) + " from "
-            + describe(state) + " lock " + QByteArray::number(lock);
+        const QByteArray where = "seed " + QByteArray::number(seed) + ", step " + QByteArray::number(step)
+            + " from " + describe(state) + " lock " + QByteArray::number(lock);
 
         if (action(random) == 3) {
             const int pressed = anySelector(random); // includes the one already locked
@@ -97,16 +99,19 @@ void TestSoak::randomActions()
                 QVERIFY2(emissions.empty(), where + ": an unchanged pick signalled");
             } else {
                 const int follows = follower(lock, changed);
-                QVERIFY2(emissions.size() == 2, where + ": " + QByteArray::number(int(emissions.size())) + " emissions");
+                QVERIFY2(emissions.size() == 2,
+                         where + ": " + QByteArray::number(int(emissions.size())) + " emissions");
                 QVERIFY2(emissions[0].selector == follows && emissions[1].selector == changed,
                          where + ": wrong selectors signalled");
             }
             for (const Emission &e : emissions)
-                QVERIFY2(e.index >= 0 && e.index <= 11, where + ": a selector signalled " + QByteArray::number(e.index));
+                QVERIFY2(e.index >= 0 && e.index <= 11,
+                         where + ": a selector signalled " + QByteArray::number(e.index));
             state = expected;
         }
 
-        QVERIFY2(w.indices() == state, where + ": got " + describe(w.indices()) + ", expected " + describe(state));
+        QVERIFY2(w.indices() == state,
+                 where + ": got " + describe(w.indices()) + ", expected " + describe(state));
         QVERIFY2(holdsRelation(w.indices()), where + ": relation broken");
         QVERIFY2(w.lock() == lock, where + ": lock is " + QByteArray::number(w.lock()));
     }
