@@ -1,5 +1,6 @@
 #include "dialog.h"
 #include "dialogprobe.h"
+#include "recordingtranslator.h"
 #include "referencemodel.h"
 
 #include <QComboBox>
@@ -37,6 +38,7 @@ private slots:
     void keyboardStepsASelector();
     void lockButtons_data();
     void lockButtons();
+    void languageChangeKeepsState();
 };
 
 void TestDialog::slotsConnectWithoutWarnings()
@@ -290,6 +292,31 @@ void TestDialog::lockButtons()
     QCOMPARE(w.lock(), press);
     QCOMPARE(w.checkedButton(), checksButton ? press : lockBefore);
     QCOMPARE(w.indices(), indices);
+    QCOMPARE(changes0.count() + changes1.count() + changes2.count(), 0);
+}
+
+// Re-applying the texts would refill the selectors and so lose the user's
+// values; a language change at run time leaves everything as it is.
+void TestDialog::languageChangeKeepsState()
+{
+    Dialog dialog;
+    DialogProbe w(dialog);
+    w.pick(0, "F");
+    emit w.buttons[2]->pressed();
+    QSignalSpy changes0(w.selectors[0], &QComboBox::currentIndexChanged);
+    QSignalSpy changes1(w.selectors[1], &QComboBox::currentIndexChanged);
+    QSignalSpy changes2(w.selectors[2], &QComboBox::currentIndexChanged);
+
+    RecordingTranslator translator;
+    QCoreApplication::installTranslator(&translator); // sends LanguageChange to every widget
+    QCoreApplication::sendPostedEvents();
+    QEvent languageChange(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(&dialog, &languageChange);
+    QCoreApplication::removeTranslator(&translator);
+
+    QCOMPARE(w.texts(), (QStringList{"F", "6", "G"}));
+    QCOMPARE(w.lock(), int(InstrumentKey));
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Tonmira"));
     QCOMPARE(changes0.count() + changes1.count() + changes2.count(), 0);
 }
 

@@ -1,11 +1,11 @@
 #include "form/dialogform.h"
+#include "recordingtranslator.h"
 #include "scales.h"
 
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QRadioButton>
-#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -45,23 +45,6 @@ QString textOf(const QWidget *widget)
         return button->text();
     return {};
 }
-
-// Answers every lookup in any context with a marked text, and remembers what
-// was asked, so a test can see which texts go through translation.
-class RecordingTranslator : public QTranslator
-{
-public:
-    mutable QStringList lookups;
-
-    bool isEmpty() const override { return false; }
-
-    QString translate(const char *context, const char *sourceText, const char * /*disambiguation*/,
-                      int /*n*/) const override
-    {
-        lookups.append(QString::fromUtf8(context) + '/' + QString::fromUtf8(sourceText));
-        return QStringLiteral("<") + QString::fromUtf8(sourceText) + QStringLiteral(">");
-    }
-};
 
 } // namespace
 
