@@ -20,9 +20,9 @@ def cycle(program):
     process = subprocess.Popen([program], env=env, stdin=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(process.pid),
-                                 "--name", "^Tonmira$"], capture_output=True, text=True, timeout=30,
+                                 "--name", "^Tonmira$"], capture_output=True, text=True, timeout=120,
                                 check=True).stdout.split()[0]
-        subprocess.run(["xdotool", "windowfocus", "--sync", window, "key", "Escape"], check=True, timeout=30)
+        subprocess.run(["xdotool", "windowfocus", "--sync", window, "key", "Escape"], check=True, timeout=120)
         _, status, usage = os.wait4(process.pid, 0)
     except BaseException:
         process.kill()

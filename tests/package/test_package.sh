@@ -4,6 +4,8 @@
 #   test_package.sh contents BUILD_DIR VERSION  computed depends, files, version
 #   test_package.sh install  BUILD_DIR          install, start on Xvfb, Escape, remove
 # Exit 77 means skipped (CTest's SKIP_RETURN_CODE).
+# Installing and removing wait for the package system's lock, should apt or
+# dpkg be busy elsewhere, rather than fail.
 set -euo pipefail
 
 command=$1
@@ -61,16 +63,18 @@ install)
     fi
     deb=$(the_deb)
     files=$(shipped_files "$deb")
-    trap 'dpkg --purge tonmira >/dev/null 2>&1 || true' EXIT
-    dpkg -i "$deb"
+    apt_get() { DEBIAN_FRONTEND=noninteractive apt-get -q -y -o DPkg::Lock::Timeout=600 "$@"; }
+    trap 'apt_get purge tonmira >/dev/null 2>&1 || true' EXIT
+
+    apt_get install --no-install-recommends "$deb"
     [ -x /usr/bin/tonmira ] || fail "/usr/bin/tonmira missing after install"
 
     status=0
-    LANG=C.UTF-8 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
+    LANG=C.UTF-8 QT_QPA_PLATFORM=xcb "$(dirname "$0")/../desktop-session" \
         "$(dirname "$0")/../start_and_escape.sh" /usr/bin/tonmira || status=$?
     [ "$status" -eq 0 ] || fail "the installed tonmira ended with status $status"
 
-    dpkg --purge tonmira
+    apt_get purge tonmira
     trap - EXIT
     left=$(while read -r file; do [ -e "$file" ] && echo "$file"; done <<<"$files" || true)
     [ -z "$left" ] || fail "left behind after removal: $left"
