@@ -32,7 +32,7 @@ ACCEPTED = {
 CRASH_SIGNALS = {signal.SIGSEGV, signal.SIGBUS, signal.SIGILL, signal.SIGFPE}
 
 
-def run_to_end(args, env=None, timeout=30):
+def run_to_end(args, env=None, timeout=test_program.TIMEOUT):
     result = subprocess.run([test_program.TONMIRA, *args], env=env, stdin=subprocess.DEVNULL,
                             capture_output=True, timeout=timeout)
     return result.returncode, result.stderr.decode("utf-8", "replace")

@@ -1,8 +1,13 @@
 """The shipped tonmira binary in a real X window, driven by real X input.
 
-Needs an X display (Xvfb), a D-Bus session bus for the accessibility tree, and
-xdotool. Reads what the window shows through AT-SPI, as a screen reader does,
-so the program carries no test hook. Usage: test_program.py PATH-TO-TONMIRA
+Needs an X display and a D-Bus session bus of its own for the accessibility
+tree (tests/desktop-session gives both), and xdotool. Reads what the window
+shows through AT-SPI, as a screen reader does, so the program carries no test
+hook. Usage: test_program.py PATH-TO-TONMIRA
+
+Every wait is for something to happen, polled, never a pause of a fixed
+length; the bound on each is long enough for a machine busy with another
+build or for a sanitizer build, and is reached only when something is wrong.
 """
 
 import os
@@ -15,7 +20,7 @@ import pyatspi
 from Xlib import X, display, protocol
 
 TONMIRA = None  # set from the command line
-TIMEOUT = 10.0
+TIMEOUT = 120.0
 
 
 def wait_for(what, predicate, timeout=TIMEOUT):
@@ -115,12 +120,20 @@ class Tonmira:
         arrow keys within the lock buttons, which take one Tab stop together."""
         self.focus()
         for _ in range(12):
-            if has_state(accessible, pyatspi.STATE_FOCUSED):
+            focused = self.focused()
+            if focused == accessible:
                 return
-            focused = [b for b in self.locks if has_state(b, pyatspi.STATE_FOCUSED)]
-            xdotool("key", arrow_towards(focused[0], accessible) if focused and accessible in self.locks else "Tab")
-            time.sleep(0.1)
+            lock = focused if focused in self.locks else None
+            xdotool("key", arrow_towards(lock, accessible) if lock and accessible in self.locks else "Tab")
+            wait_for("the keyboard focus to move", lambda: self.focused() not in (None, focused))
         raise AssertionError("the keyboard focus never reached " + accessible.getRoleName())
+
+    def focused(self):
+        """The widget that has the keyboard focus, or None."""
+        for widget in self.selectors + self.locks:
+            if has_state(widget, pyatspi.STATE_FOCUSED):
+                return widget
+        return None
 
     def choose_with_mouse(self, selector, name):
         """Opens a selector's list with a click and clicks the entry called name."""
@@ -130,9 +143,11 @@ class Tonmira:
         entry = next(e for e in entries if e.name == name)
         wait_for("the list to open", lambda: has_state(entries, pyatspi.STATE_SHOWING))
         # An entry reports its row right but its column from the list's full
-        # model width, so aim at the list's middle column.
+        # model width, so aim at the list's middle column. The list takes a
+        # release for a choice only once the pointer has moved in it, which it
+        # shows by highlighting the entry under the pointer.
         xdotool("mousemove", "--sync", centre(entries)[0], centre(entry)[1])
-        time.sleep(0.2)  # the popup ignores a release that follows its opening too closely
+        wait_for("the entry to be highlighted", lambda: has_state(entry, pyatspi.STATE_SELECTED))
         xdotool("click", "1")
         wait_for("the list to close", lambda: not has_state(entries, pyatspi.STATE_SHOWING))
 
@@ -240,9 +255,10 @@ class ProgramTest(unittest.TestCase):
         program.choose_with_mouse(0, "B")
         program.wait_shown(["B", "1", "E"])
 
-        # Pressing the lock that is already held changes nothing.
+        # Pressing the lock that is already held changes nothing. The press
+        # gives the button the focus, which shows it has been handled.
         program.click(program.locks[1])
-        time.sleep(0.2)
+        wait_for("the pressed button to take the focus", lambda: program.focused() == program.locks[1])
         self.assertEqual(program.locked(), [1])
         self.assertEqual(program.shown(), ["B", "1", "E"])
 
