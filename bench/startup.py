@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Tonmira developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Start-up cost of tonmira against the baseline dialog, one full cycle each:
 start, window mapped on the X display, Escape, exit. Runs the two alternately
 (A B A B ...) and reports, per program, the median and spread of the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tonmira developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "form/dialogform.h"
 
 #include <QApplication>

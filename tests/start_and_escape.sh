@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Tonmira developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts a program on the current X display, waits for its Tonmira window,
 # presses Escape in it and exits with the program's own exit status.
 #   usage: start_and_escape.sh PROGRAM [ARG...]   (PROGRAM may be a wrapper

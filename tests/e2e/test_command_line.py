@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Tonmira developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Hostile command lines: tonmira takes no options of its own, so whatever it
 is given it opens the same window, unless the toolkit itself rejects an
 option, in which case the toolkit's message and a non-zero status are all
