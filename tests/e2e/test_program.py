@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Tonmira developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The shipped tonmira binary in a real X window, driven by real X input.
 
 Needs an X display and a D-Bus session bus of its own for the accessibility
@@ -10,7 +14,9 @@ length; the bound on each is long enough for a machine busy with another
 build or for a sanitizer build, and is reached only when something is wrong.
 """
 
+import configparser
 import os
+import re
 import subprocess
 import sys
 import time
@@ -204,6 +210,21 @@ class ProgramTest(unittest.TestCase):
                 self.assertEqual(program.checked(), [])
                 program.key("Escape")
                 self.assertEqual(program.exit_status(), 0)
+
+    def test_window_class_matches_the_desktop_entry(self):
+        """A desktop shows the window with its menu entry's icon and name when
+        the window's class, as X reports it, is the entry's StartupWMClass."""
+        entry = configparser.ConfigParser(interpolation=None)
+        entry.optionxform = str
+        entry.read(os.environ["TONMIRA_DESKTOP_FILE"], encoding="utf-8")
+        program = self.start()
+        xprop = subprocess.run(["xprop", "-id", str(program.window), "WM_CLASS"], check=True,
+                               capture_output=True, text=True).stdout
+        instance, window_class = re.fullmatch(r'WM_CLASS\(STRING\) = "([^"]*)", "([^"]*)"\n', xprop).groups()
+        self.assertEqual((instance, window_class), ("tonmira", "tonmira"))
+        self.assertEqual(entry["Desktop Entry"]["StartupWMClass"], window_class)
+        program.key("Escape")
+        self.assertEqual(program.exit_status(), 0)
 
     def test_close_button_request_ends_with_status_zero(self):
         program = self.start()
