@@ -73,7 +73,7 @@ contents)
     for file in /usr/bin/tonmira \
         /usr/share/applications/example.tonmira.Tonmira.desktop \
         /usr/share/metainfo/example.tonmira.Tonmira.metainfo.xml \
-        /usr/share/icons/hicolor/scalable/apps/example.tonmira.Tonmira.svg \
+        /usr/share/icons/hicolor/{scalable,16x16,24x24,32x32}/apps/example.tonmira.Tonmira.svg \
         /usr/share/man/man1/tonmira.1.gz /usr/share/man/zh_CN/man1/tonmira.1.gz \
         /usr/share/doc/tonmira/copyright /usr/share/doc/tonmira/changelog.gz; do
         grep -qx "$file" <<<"$files" || fail "$file is not in the package"
