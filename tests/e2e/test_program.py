@@ -63,9 +63,11 @@ def arrow_towards(start, target):
 class Tonmira:
     """One run of the program: its process, its X window, its accessible widgets."""
 
-    def __init__(self, *args):
-        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
-        self.process = subprocess.Popen([TONMIRA, *args], env=env, stdin=subprocess.DEVNULL)
+    def __init__(self, *args, env=None, stderr=None):
+        """Starts the program with args, and env added to this environment.
+        On a Wayland display (no DISPLAY) there is no X window to find."""
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **(env or {}))
+        self.process = subprocess.Popen([TONMIRA, *args], env=env, stdin=subprocess.DEVNULL, stderr=stderr)
         self.app = wait_for("the application on the accessibility bus", self._find_app)
         self.dialog = wait_for("its dialog", lambda: self._child(self.app, "dialog"))
         children = list(self.dialog)
@@ -73,7 +75,7 @@ class Tonmira:
         self.selectors = [c for c in children if c.getRoleName() == "combo box"]
         self.locks = [c for c in children if c.getRoleName() == "radio button"]
         self.labels = [c for c in children if c.getRoleName() == "label"]
-        self.window = int(wait_for("its X window", self._find_window))
+        self.window = int(wait_for("its X window", self._find_window)) if "DISPLAY" in env else None
 
     def _find_app(self):
         for app in pyatspi.Registry.getDesktop(0):

@@ -9,7 +9,7 @@
 #   test_package.sh lintian      OUT_DIR                    lintian, pedantic, finds nothing
 #   test_package.sh hardening    OUT_DIR BINARY             the packaged and the built binary
 #   test_package.sh reproducible OUT_DIR OTHER_DIR          a second build gives the same bytes
-#   test_package.sh install      OUT_DIR                    install, start, Escape, remove
+#   test_package.sh install      OUT_DIR                    install, start on X11 and Wayland, remove
 #   test_package.sh metainfo     METAINFO_FILE              AppStream, pedantic
 # Exit 77 means skipped (CTest's SKIP_RETURN_CODE).
 set -euo pipefail
@@ -67,7 +67,7 @@ contents)
         field Depends | grep -Eq "(^|, )${library//+/\\+} \(>= [^)]+\)" || fail "Depends lacks a computed $library"
     done
     field Depends | grep -Eq '(^|, )qt6-qpa-plugins(,|$)' || fail "Depends lacks qt6-qpa-plugins"
-    [ "$(field Recommends)" = fonts-wqy-microhei ] || fail "Recommends is '$(field Recommends)'"
+    [ "$(field Recommends)" = "fonts-wqy-microhei, qt6-wayland" ] || fail "Recommends is '$(field Recommends)'"
     files=$(shipped_files "$deb")
     echo "$files"
     for file in /usr/bin/tonmira \
@@ -133,6 +133,8 @@ install)
     LANG=C.UTF-8 QT_QPA_PLATFORM=xcb "$here/../desktop-session" "$here/../start_and_escape.sh" /usr/bin/tonmira \
         || status=$?
     [ "$status" -eq 0 ] || fail "the installed tonmira ended with status $status"
+    LANG=C.UTF-8 "$here/../desktop-session" --wayland /usr/bin/python3 -B -W ignore::DeprecationWarning \
+        "$here/../e2e/test_wayland.py" /usr/bin/tonmira || fail "the installed tonmira failed on Wayland"
 
     apt_get purge tonmira
     trap - EXIT
