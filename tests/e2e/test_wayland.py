@@ -43,14 +43,23 @@ def seat_has_keyboard():
     return any(device["type"] == "keyboard" for seat in sway("-t", "get_seats") for device in seat["devices"])
 
 
-def press(key):
+def keyboard_entries(log):
+    """How often the program was told, in its protocol log, that a keyboard
+    entered its window."""
+    with open(log) as protocol:
+        return len(re.findall(r"wl_keyboard@\d+\.enter\(", protocol.read()))
+
+
+def press(key, log):
     """Presses and releases key on a virtual keyboard. wtype makes a new
-    keyboard each time, and one that appears just before its first press may
-    not have the focus yet, so wtype waits on its standard input (the "-"
-    comes first) until the compositor reports the keyboard on its seat."""
+    keyboard each time, and the program must have that keyboard, focused on
+    its window, before the press, or the press goes nowhere. So wtype waits
+    on its standard input (the "-" comes first) until the program's protocol
+    log shows the new keyboard entering its window."""
+    entries = keyboard_entries(log)
     typist = subprocess.Popen(["wtype", "-", "-k", key], stdin=subprocess.PIPE)
     try:
-        wait_for("the seat's keyboard", seat_has_keyboard)
+        wait_for("the keyboard to enter the window", lambda: keyboard_entries(log) > entries)
     finally:
         typist.stdin.close()
     if typist.wait(timeout=TIMEOUT) != 0:
@@ -60,9 +69,13 @@ def press(key):
 
 class WaylandTest(unittest.TestCase):
     def test_native_window_read_and_driven_by_the_compositor(self):
-        log = tempfile.TemporaryFile(mode="w+")  # a file: the protocol log must never block the program
-        self.addCleanup(log.close)
-        program = Tonmira(env={"QT_QPA_PLATFORM": "wayland", "WAYLAND_DEBUG": "client"}, stderr=log)
+        # The program's protocol log goes to a file, which never blocks it,
+        # opened for appending, so that reading it meanwhile moves nothing.
+        folder = tempfile.TemporaryDirectory()
+        self.addCleanup(folder.cleanup)
+        log = os.path.join(folder.name, "protocol.log")
+        with open(log, "a") as stderr:
+            program = Tonmira(env={"QT_QPA_PLATFORM": "wayland", "WAYLAND_DEBUG": "client"}, stderr=stderr)
         self.addCleanup(program.kill)
 
         # The compositor's own account: a native window called tonmira, whose
@@ -79,13 +92,13 @@ class WaylandTest(unittest.TestCase):
 
         # A real key press, delivered by the compositor to the focused score key.
         wait_for("the score key to have the focus", lambda: has_state(program.selectors[0], pyatspi.STATE_FOCUSED))
-        press("Down")
+        press("Down", log)
         program.wait_shown(["bA", "b5", "G"])
 
-        press("Escape")
+        press("Escape", log)
         status = program.exit_status()
-        log.seek(0)
-        protocol = log.read()
+        with open(log) as stderr:
+            protocol = stderr.read()
         # What the program said besides the protocol log, should it fail.
         said = "\n".join(line for line in protocol.splitlines() if not re.match(r"\[\s*\d+\.\d+\]", line))
         self.assertEqual(status, 0, said)
